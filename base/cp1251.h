@@ -29,4 +29,7 @@ struct StrictConversion {
 };
 StrictConversion utf8ToCp1251Strict(std::string_view utf8);
 
+/// The program's own texts are written in UTF-8 in the source and held as cp1251: ru("Сказать").
+inline std::string ru(std::string_view utf8) { return utf8ToCp1251(utf8); }
+
 }  // namespace base

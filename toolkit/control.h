@@ -60,3 +60,10 @@ class Control {
 };
 
 }  // namespace toolkit
+
+namespace toolkit {
+
+/// A plain container control (the window's two panels): place, size and cursor only.
+class Panel : public Control {};
+
+}  // namespace toolkit
