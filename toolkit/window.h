@@ -56,6 +56,12 @@ class Window : public Control {
 
   void show() { setVisible(true); }
   void hide() { setVisible(false); }
+  /// Closes the window; closing the main window ends the program.
+  void close() {
+    setVisible(false);
+    assign(closed_, true);
+  }
+  bool closed() const { return closed_; }
 
  private:
   std::string caption_;
@@ -65,6 +71,7 @@ class Window : public Control {
   bool systemMenu_ = true;
   bool minimiseBox_ = true;
   bool maximiseBox_ = true;
+  bool closed_ = false;
   Button* defaultButton_ = nullptr;
 };
 

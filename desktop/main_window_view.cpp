@@ -1,0 +1,139 @@
+#include "desktop/main_window_view.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMoveEvent>
+#include <limits>
+
+#include "desktop/qt_text.h"
+
+namespace desktop {
+namespace {
+
+constexpr int kStatusBarHeight = 19;
+
+int hintDuration(const toolkit::Application& application) {
+  // A hint that is never hidden by time stays for a day.
+  return application.hintHidePause() == 0 ? 24 * 3600 * 1000 : application.hintHidePause();
+}
+
+QWidget* makePanel(QWidget* parent, const toolkit::Panel& model) {
+  auto* panel = new QWidget(parent);
+  const toolkit::Geometry& g = model.geometry();
+  panel->setGeometry(g.left, g.top, g.width, g.height);
+  panel->setCursor(QCursor(toQtCursor(model.cursor())));
+  return panel;
+}
+
+}  // namespace
+
+std::string keyName(const QKeyEvent& key) {
+  QString name = QKeySequence(key.key()).toString(QKeySequence::PortableText);
+  if (key.modifiers() & Qt::ControlModifier) name = "Ctrl+" + name;
+  return name.toStdString();
+}
+
+MainWindowView::MainWindowView(shell::TForm1& form, toolkit::Application& application,
+                               ViewSync& views)
+    : QMainWindow(nullptr,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                      Qt::WindowCloseButtonHint),
+      form_(form),
+      application_(application),
+      views_(views) {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  upperPanel_ = makePanel(central, form.TabControl1);
+  lowerPanel_ = makePanel(central, form.TabControl2);
+  re1_ = std::make_unique<RichViewWidget>(upperPanel_, form.RE1);
+  input_ = std::make_unique<EditWidget>(lowerPanel_, form.Input, views);
+  cancel_ = std::make_unique<ButtonWidget>(lowerPanel_, form.Cancel, views);
+  enRus_ = std::make_unique<ButtonWidget>(lowerPanel_, form.EnRus, views);
+  speak_ = std::make_unique<ButtonWidget>(lowerPanel_, form.Speak, views);
+  menus_ = std::make_unique<MenuBarWidget>(menuBar(), form.MainMenu, views);
+  status_ = std::make_unique<StatusBarWidget>(statusBar(), form.SB1);
+  statusBar()->setFixedHeight(kStatusBarHeight);
+  qApp->installEventFilter(this);
+  sync();
+}
+
+MainWindowView::~MainWindowView() { qApp->removeEventFilter(this); }
+
+void MainWindowView::syncWindow() {
+  const toolkit::Window& self = form_.Self;
+  if (windowSeen_ == self.revision()) return;
+  windowSeen_ = self.revision();
+  setWindowTitle(toQt(self.caption()));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, toQColor(self.color()));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  centralWidget()->setCursor(QCursor(toQtCursor(self.cursor())));
+  setEnabled(self.enabled());
+  // The model's size is the client area below the menu bar; the exit sequence can take it below
+  // what a window can be, where it stays at one pixel.
+  const int width = std::max(1, self.clientWidth());
+  const int height = std::max(1, self.clientHeight());
+  setFixedSize(width, height + menuBar()->sizeHint().height());
+  if (pos() != QPoint(self.left(), self.top())) move(self.left(), self.top());
+  if (self.visible() && !isVisible()) show();
+  if (!self.visible() && isVisible()) hide();
+  if (self.closed()) QApplication::quit();
+}
+
+void MainWindowView::sync() {
+  if (syncing_) return;
+  syncing_ = true;
+  const int hints = hintDuration(application_);
+  syncWindow();
+  re1_->sync(hints);
+  input_->sync(hints);
+  cancel_->sync(hints);
+  enRus_->sync(hints);
+  speak_->sync(hints);
+  menus_->sync();
+  status_->sync(hints);
+  syncing_ = false;
+}
+
+bool MainWindowView::handleKey(QKeyEvent& key) {
+  if (application_.hookMessage({keyName(key), true})) return true;
+  if (!isActiveWindow() || !form_.Self.enabled()) return false;
+  if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+    views_.userAction([this] { form_.Self.pressEnter(); });
+    return true;
+  }
+  bool taken = false;
+  const std::string name = keyName(key);
+  views_.userAction([this, &taken, &name] { taken = form_.MainMenu.pressShortcut(name); });
+  return taken;
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this) {
+    if (handleKey(*static_cast<QKeyEvent*>(event))) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindowView::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // The user may drag the window; the model learns where it is, quietly.
+  if (!syncing_ && isVisible()) {
+    toolkit::Window& self = form_.Self;
+    self.setGeometry({x(), y(), self.clientWidth(), self.clientHeight()});
+    windowSeen_ = self.revision();
+  }
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+  // The title bar's close box ends the program without writing anything.
+  event->accept();
+  QApplication::quit();
+}
+
+}  // namespace desktop
