@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
   base::ClockSeededRandom random;
   desktop::ViewSync views(errors);
 
-  shell::TForm1 form1({clock, screen, mp, mp2, random, application});
+  const shell::MainWindowServices services{clock, screen, mp, mp2, random, application};
+  shell::TForm1 form1(services);
   errors.runEvent([&] { form1.FormCreate(); });
   modes::TForm2 form2;
   modes::TForm3 form3;

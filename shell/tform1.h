@@ -32,9 +32,6 @@ struct MainWindowServices {
   toolkit::Screen& screen;
   toolkit::Player& MP;
   toolkit::Player& MP2;
-
-  // The conversation state of the dialogue engine, alive for the whole run.
-  engine::ConversationState Conversation;
   base::RandomSource& random;
   toolkit::Application& application;
 };
