@@ -7,6 +7,8 @@
 
 #include "base/random_source.h"
 #include "engine/conversation_state.h"
+#include "shell/settings.h"
+#include "shell/sound_cues.h"
 #include "toolkit/application.h"
 #include "toolkit/button.h"
 #include "toolkit/dialogs.h"
@@ -96,6 +98,10 @@ class TForm1 {
 
   // The conversation state of the dialogue engine, alive for the whole run.
   engine::ConversationState Conversation;
+
+  // The settings file by row number, over ConfigFile, and the sound-cue rule on MP and MP2.
+  Settings Config{ConfigFile};
+  SoundCues Cues{Config};
 
   Transcript& transcript() { return *transcript_; }
 
