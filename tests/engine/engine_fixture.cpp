@@ -86,7 +86,9 @@ void FakeHost::setTimerInterval(engine::EngineTimer timer, int milliseconds) {
   events.push_back(timerName(timer) + " wait " + std::to_string(milliseconds));
 }
 
-EngineTest::EngineTest() {
+EngineTest::EngineTest() { writeSmallKnowledgeBase(); }
+
+void EngineTest::writeSmallKnowledgeBase() {
   write("Words.Dat", {"ПРИВЕТ^Здравствуй!;"});
   write("Povtor.Dat", {"Ты это уже говорил."});
   write("X.Dat", {"Не надо грубить."});

@@ -63,6 +63,8 @@ class EngineTest : public ::testing::Test {
   EngineTest();
   void TearDown() override { EXPECT_TRUE(random.exhausted()) << "a scripted draw was not used"; }
 
+  /// Every file of "Data base/AI" with one line (AI.dat two, Collection.Dat none).
+  void writeSmallKnowledgeBase();
   /// Replaces a file of "Data base/AI" by these UTF-8 lines (written as cp1251, CR LF).
   void write(const std::string& name, const std::vector<std::string>& utf8Lines);
   /// Removes a file of "Data base/AI".
