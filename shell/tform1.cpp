@@ -2,6 +2,7 @@
 
 #include "base/cp1251.h"
 #include "shell/command_state.h"
+#include "shell/dialogue_window_host.h"
 #include "shell/transcript.h"
 
 namespace shell {
@@ -58,6 +59,10 @@ TForm1::TForm1(const MainWindowServices& services)
       services.clock);
   commandState_ = std::make_unique<CommandState>(CommandState::Controls{
       Input, Speak, EnRus, Talk, Cancel, N3, RE1, N24, T11, SB1, N23});
+  dialogueHost_ = std::make_unique<DialogueWindowHost>(
+      DialogueWindowHost::Controls{CpuUser1, Input, LoadtxtCpuCpu, MP, MP2, T4, T9, T10, T13},
+      services.screen, Cues, *transcript_);
+  engine_ = std::make_unique<engine::DialogueEngine>(Conversation, *dialogueHost_, services.random);
   wireEvents();
 }
 
@@ -161,6 +166,11 @@ void TForm1::buildMenus() {
 void TForm1::wireEvents() {
   T1.onTimer = [this] { commandState_->T1Timer(); };
   Talk.onClick = [this] { TalkClick(); };
+  Speak.onClick = [this] { SpeakClick(); };
+  T2.onTimer = [this] { engine_->T2Timer(); };
+  T9.onTimer = [this] { engine_->T9Timer(); };
+  T10.onTimer = [this] { engine_->T10Timer(); };
+  T13.onTimer = [this] { engine_->T13Timer(); };
 }
 
 void TForm1::FormCreate() {
@@ -173,5 +183,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::TalkClick() { Speak.click(); }
+
+void TForm1::SpeakClick() { engine_->SpeakClick(); }
 
 }  // namespace shell

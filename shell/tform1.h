@@ -7,6 +7,7 @@
 
 #include "base/random_source.h"
 #include "engine/conversation_state.h"
+#include "engine/dialogue_engine.h"
 #include "shell/settings.h"
 #include "shell/sound_cues.h"
 #include "toolkit/application.h"
@@ -25,6 +26,7 @@
 namespace shell {
 
 class CommandState;
+class DialogueWindowHost;
 class Transcript;
 
 /// What the main window runs on: the clock of its timers, the screen, the two sound players, the
@@ -48,6 +50,8 @@ class TForm1 {
   /// The creation handler: application title and hints, then the rest of start-up.
   void FormCreate();
   void TalkClick();
+  /// The dialogue turn, run by the Say button.
+  void SpeakClick();
 
   toolkit::Window Self;
 
@@ -113,6 +117,8 @@ class TForm1 {
   MainWindowServices services_;
   std::unique_ptr<Transcript> transcript_;
   std::unique_ptr<CommandState> commandState_;
+  std::unique_ptr<DialogueWindowHost> dialogueHost_;
+  std::unique_ptr<engine::DialogueEngine> engine_;
 };
 
 }  // namespace shell
