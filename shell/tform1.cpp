@@ -1,9 +1,18 @@
 #include "shell/tform1.h"
 
 #include "base/cp1251.h"
+#include "shell/base_statistics.h"
 #include "shell/command_state.h"
+#include "shell/dialogue_header.h"
 #include "shell/dialogue_window_host.h"
+#include "shell/exit_command.h"
+#include "shell/exit_sequence.h"
+#include "shell/knowledge_load.h"
+#include "shell/new_dialogue.h"
+#include "shell/start_shake.h"
+#include "shell/start_up.h"
 #include "shell/transcript.h"
+#include "shell/undo.h"
 
 namespace shell {
 
@@ -63,10 +72,34 @@ TForm1::TForm1(const MainWindowServices& services)
       DialogueWindowHost::Controls{CpuUser1, Input, LoadtxtCpuCpu, MP, MP2, T4, T9, T10, T13},
       services.screen, Cues, *transcript_);
   engine_ = std::make_unique<engine::DialogueEngine>(Conversation, *dialogueHost_, services.random);
+  makeLifecycleFeatures();
   wireEvents();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::makeLifecycleFeatures() {
+  startUp_ = std::make_unique<StartUp>(
+      StartUp::Controls{LBvrf, Self, RE1, Input, Speak, Cancel, EnRus, ColorDialog2, ColorDialog3,
+                        FontDialog1, FontDialog2, FontDialog3},
+      Config);
+  knowledgeLoad_ =
+      std::make_unique<KnowledgeLoad>(KnowledgeLoad::Controls{SB1, Input, Speak, LBvrf, T3});
+  startShake_ = std::make_unique<StartShake>(
+      StartShake::Controls{Self, Input, N1, N5, N11, N25, T7, T10, MP},
+      StartShake::Services{Config, Cues, services_.screen, services_.random});
+  dialogueHeader_ = std::make_unique<DialogueHeader>(DialogueHeader::Controls{RE1, Log, LBvrf, T12},
+                                                     services_.clock);
+  baseStatistics_ =
+      std::make_unique<BaseStatistics>(BaseStatistics::Controls{LBvrf, N18, N19, N20, T8});
+  exitCommand_ =
+      std::make_unique<ExitCommand>(ExitCommand::Controls{LBvrf, Log, Self}, services_.clock);
+  exitSequence_ =
+      std::make_unique<ExitSequence>(ExitSequence::Controls{Self, T4, MP}, *exitCommand_, Cues);
+  newDialogue_ = std::make_unique<NewDialogue>(NewDialogue::Controls{RE1, Log, Input, T3, T7, T10},
+                                               Config, Conversation);
+  undo_ = std::make_unique<Undo>(Undo::Controls{RE1, Log, Cancel, T7});
+}
 
 void TForm1::layOut() {
   Self.setCaption(ru("-=БОЛТОМИР=-   [v2.56]"));
@@ -171,6 +204,15 @@ void TForm1::wireEvents() {
   T9.onTimer = [this] { engine_->T9Timer(); };
   T10.onTimer = [this] { engine_->T10Timer(); };
   T13.onTimer = [this] { engine_->T13Timer(); };
+  T3.onTimer = [this] { knowledgeLoad_->T3Timer(); };
+  T7.onTimer = [this] { startShake_->T7Timer(); };
+  T8.onTimer = [this] { baseStatistics_->T8Timer(); };
+  T12.onTimer = [this] { dialogueHeader_->T12Timer(); };
+  T4.onTimer = [this] { exitSequence_->T4Timer(); };
+  N2.onClick = [this] { newDialogue_->N2Click(); };
+  N4.onClick = [this] { exitCommand_->N4Click(); };
+  N3.onClick = [this] { undo_->N3Click(); };
+  Cancel.onClick = [this] { undo_->CancelClick(); };
 }
 
 void TForm1::FormCreate() {
@@ -180,6 +222,9 @@ void TForm1::FormCreate() {
   application.setHintPause(1);
   application.setHintHidePause(0);
   application.setHintColor(15780518);
+  startUp_->FormCreate();
+  // Speed Word's application-wide key hook is installed last, here, once that feature exists; a
+  // failure above leaves the run without it.
 }
 
 void TForm1::TalkClick() { Speak.click(); }

@@ -25,9 +25,18 @@
 
 namespace shell {
 
+class BaseStatistics;
 class CommandState;
 class DialogueWindowHost;
+class DialogueHeader;
+class ExitCommand;
+class ExitSequence;
+class KnowledgeLoad;
+class NewDialogue;
+class StartShake;
+class StartUp;
 class Transcript;
+class Undo;
 
 /// What the main window runs on: the clock of its timers, the screen, the two sound players, the
 /// random source and the application object.
@@ -113,12 +122,23 @@ class TForm1 {
   void layOut();
   void buildMenus();
   void wireEvents();
+  void makeLifecycleFeatures();
 
   MainWindowServices services_;
   std::unique_ptr<Transcript> transcript_;
   std::unique_ptr<CommandState> commandState_;
   std::unique_ptr<DialogueWindowHost> dialogueHost_;
   std::unique_ptr<engine::DialogueEngine> engine_;
+  // Start-up and its one-shot jobs, the dialogue log and exit, the new dialogue, undo.
+  std::unique_ptr<StartUp> startUp_;
+  std::unique_ptr<KnowledgeLoad> knowledgeLoad_;
+  std::unique_ptr<StartShake> startShake_;
+  std::unique_ptr<DialogueHeader> dialogueHeader_;
+  std::unique_ptr<BaseStatistics> baseStatistics_;
+  std::unique_ptr<ExitCommand> exitCommand_;
+  std::unique_ptr<ExitSequence> exitSequence_;
+  std::unique_ptr<NewDialogue> newDialogue_;
+  std::unique_ptr<Undo> undo_;
 };
 
 }  // namespace shell
