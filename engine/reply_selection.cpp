@@ -13,15 +13,6 @@ namespace {
 // runs only on a line whose key was found, so a scan reads little of each line.
 bool answers(const KeyLine& line) { return line.wellFormed(); }
 
-template <typename Matches>
-std::optional<std::size_t> mainScan(const base::Lines& lines, Matches matches) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const KeyLine line(lines[i]);
-    if (line.hasAlternatives() && matches(line.scanKey()) && answers(line)) return i;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 BranchScanResult branchScan(const base::Lines& lines, std::size_t after, std::size_t depth,
@@ -35,12 +26,16 @@ BranchScanResult branchScan(const base::Lines& lines, std::size_t after, std::si
   return {std::nullopt, i};
 }
 
-std::optional<std::size_t> wholeKeyScan(const base::Lines& lines, const PreparedPhrase& phrase) {
-  return mainScan(lines, [&phrase](std::string_view key) { return phrase.find(key).has_value(); });
-}
-
-std::optional<std::size_t> keyWordScan(const base::Lines& lines, const PreparedPhrase& phrase) {
-  return mainScan(lines, [&phrase](std::string_view key) { return keyWordsFound(key, phrase); });
+std::optional<std::size_t> mainScans(const base::Lines& lines, const PreparedPhrase& phrase) {
+  std::optional<std::size_t> foundByWords;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const KeyLine line(lines[i]);
+    if (!line.hasAlternatives()) continue;
+    const std::string_view key = line.scanKey();
+    if (phrase.find(key) && answers(line)) return i;
+    if (!foundByWords && keyWordsFound(key, phrase) && answers(line)) foundByWords = i;
+  }
+  return foundByWords;
 }
 
 bool keyWordsFound(std::string_view key, const PreparedPhrase& phrase) {
@@ -68,8 +63,7 @@ void ReplySelection::select(TurnValues& turn, const PreparedPhrase& phrase) {
     if (answerFromBranch(turn, phrase, lines)) return;
     state_.BranchDepth = 0;
   }
-  if (answerFromMainLine(turn, wholeKeyScan(lines, phrase), lines)) return;
-  if (answerFromMainLine(turn, keyWordScan(lines, phrase), lines)) return;
+  if (answerFromMainLine(turn, mainScans(lines, phrase), lines)) return;
 
   turn.RemarkEligible = true;
   FallbackReply fallback = repeats_.fallback();

@@ -4,7 +4,8 @@
 //   2. when BranchDepth is 1 or more, the branch scan: the lines of depth BranchDepth after
 //      BranchLine, down to the end of the block (the first line not beginning with "_");
 //   3. the first main scan: the first line whose whole key (depth marks included) is found;
-//   4. the second main scan: the first line whose key words are all found one after another;
+//   4. the second main scan: the first line whose key words are all found one after another
+//      (both main scans run as one pass over the lines);
 //   5. otherwise the no-match fallback, then learning.
 // Words.Dat is read once, under its lock, for steps 2 to 5 together, and written at most once.
 // A reply from a line takes a drawn alternative and its follow-up (FollowUpPhrase), sets the
@@ -49,7 +50,7 @@ class ReplySelection {
   Learning& learning_;
 };
 
-/// The scans, each over the lines of Words.Dat as read; the index of the answering line.
+/// The scans over the lines of Words.Dat as read, each giving the index of the answering line.
 /// The branch scan: the first line after `after` of exactly `depth` marks whose branch key is
 /// found, within the block; `stop` is where the scan ended (the answering line, or the first
 /// line outside the block, or the line count).
@@ -59,8 +60,10 @@ struct BranchScanResult {
 };
 BranchScanResult branchScan(const base::Lines& lines, std::size_t after, std::size_t depth,
                             const PreparedPhrase& phrase);
-std::optional<std::size_t> wholeKeyScan(const base::Lines& lines, const PreparedPhrase& phrase);
-std::optional<std::size_t> keyWordScan(const base::Lines& lines, const PreparedPhrase& phrase);
+/// Both main scans in one pass over the lines: the first line whose whole key is found, or,
+/// when no whole key is found, the first line whose key words are found. The same answer as a
+/// scan by whole keys followed by a scan by key words, with each line read once.
+std::optional<std::size_t> mainScans(const base::Lines& lines, const PreparedPhrase& phrase);
 /// The key words one after another in the phrase, each from the position after the previous
 /// word's match, each with a fresh count. Empty words (a key ending with a blank, two blanks in
 /// a row) are skipped; a key without words never matches.
