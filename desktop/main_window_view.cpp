@@ -101,7 +101,7 @@ void MainWindowView::sync() {
 
 bool MainWindowView::handleKey(QKeyEvent& key) {
   if (application_.hookMessage({keyName(key), true})) return true;
-  if (!isActiveWindow() || !form_.Self.enabled()) return false;
+  if (!form_.Self.enabled()) return false;
   if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
     views_.userAction([this] { form_.Self.pressEnter(); });
     return true;

@@ -18,7 +18,7 @@
 #include "desktop/qt_text.h"
 #include "shell/transcript.h"
 #include "tests/support/cp1251_literals.h"
-#include "tests/support/scripted_random.h"
+#include "base/random_source.h"
 #include "tests/support/toolkit_fakes.h"
 #include "tests/support/working_folder.h"
 
@@ -44,16 +44,24 @@ class MainWindowViewTest : public testing::Test {
   toolkit::FakeClock clock{errors};
   testing_support::FakeScreen screen;
   testing_support::RecordingPlayer mp, mp2;
-  testing_support::ScriptedRandom random;
+  // The view does not care which draws come; the shake needs real ones to end its redraws.
+  base::ClockSeededRandom random;
   toolkit::Application application;
   shell::TForm1 form{{clock, screen, mp, mp2, random, application}};
   desktop::ViewSync views{errors};
   desktop::MainWindowView view{form, application, views};
 
   MainWindowViewTest() {
-    random.fallBackToLowest();
+    folder.writeLines("Data base/AI/Words.Dat", {"ПРИВЕТ^Здравствуй!;"});
+    folder.writeLines("Data base/AI/Begin.dat", {"Добрый день!"});
     views.addView([this] { view.sync(); });
     form.Self.show();
+    views.syncAll();
+    // The start-up jobs (header, loading, shake, greeting) run on the first ticks.
+    tick();
+    tick();
+    form.T10.setEnabled(false);
+    form.RE1.clear();
     views.syncAll();
   }
 
@@ -159,6 +167,24 @@ TEST_F(MainWindowViewTest, DialogueLinesAppearInTheirStyle) {
   second.movePosition(QTextCursor::NextCharacter);
   EXPECT_EQ(second.charFormat().foreground().color(), QColor(0, 0, 0));
   EXPECT_FALSE(second.charFormat().font().bold());
+}
+
+TEST_F(MainWindowViewTest, TypedPhraseAndEnterShowTheNormalisedLineAndTheReplyInTheirStyles) {
+  form.ColorDialog2.setColor(0xFF0000);  // blue user lines
+  form.ColorDialog3.setColor(0x008000);  // green bot lines
+  typeText(view.inputField(), QString::fromUtf8("привет"));
+  tick();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(view.inputField(), &enter);
+  ASSERT_TRUE(box.shown.empty()) << testing_support::utf8(box.shown.front().message);
+  EXPECT_EQ(view.dialogueView()->toPlainText(), QString::fromUtf8("Привет.\nЗдравствуй!"));
+  QTextCursor user(view.dialogueView()->document()->firstBlock());
+  user.movePosition(QTextCursor::NextCharacter);
+  EXPECT_EQ(user.charFormat().foreground().color(), QColor(0, 0, 255));
+  QTextCursor bot(view.dialogueView()->document()->lastBlock());
+  bot.movePosition(QTextCursor::NextCharacter);
+  EXPECT_EQ(bot.charFormat().foreground().color(), QColor(0, 128, 0));
+  EXPECT_EQ(view.inputField()->text(), QString()) << "the turn empties the input field";
 }
 
 }  // namespace
