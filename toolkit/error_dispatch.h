@@ -27,6 +27,9 @@ class ErrorDispatch {
   /// previous failure with no success between.
   void runTimerJob(const void* job, const std::function<void()>& handler);
 
+  /// Forgets a job's last failure: a timer armed anew reports its first failure again.
+  void forgetTimerJob(const void* job) { lastTimerFailure_.erase(job); }
+
   /// The message as the box shows it.
   static std::string boxText(std::string message);
 

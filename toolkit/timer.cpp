@@ -16,6 +16,7 @@ void Timer::setEnabled(bool enabled) {
   enabled_ = enabled;
   elapsedMs_ = 0;
   armedAtTick_ = clock_.tickCount();
+  if (enabled_) clock_.rearmed(*this);
 }
 
 void Timer::setInterval(int intervalMs) {

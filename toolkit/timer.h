@@ -1,7 +1,8 @@
 #pragma once
 // Periodic timers on a clock. Arming resets the count; a change of interval restarts it, and
 // setting the interval a timer already has changes nothing. An interval of 1 ms fires at every
-// tick of the system timer.
+// tick of the system timer. A job that keeps failing with the same message is reported once
+// while its timer stays armed; arming it anew starts the reporting afresh.
 #include <ctime>
 #include <functional>
 #include <string>
@@ -59,6 +60,7 @@ class Clock {
  private:
   friend class Timer;
   void add(Timer& timer) { timers_.push_back(&timer); }
+  void rearmed(Timer& timer) { errors_.forgetTimerJob(&timer); }
   void remove(Timer& timer);
 
   ErrorDispatch& errors_;
