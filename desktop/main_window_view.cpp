@@ -5,7 +5,8 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMoveEvent>
-#include <limits>
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
 
 #include "desktop/qt_text.h"
 
@@ -57,10 +58,30 @@ MainWindowView::MainWindowView(shell::TForm1& form, toolkit::Application& applic
   status_ = std::make_unique<StatusBarWidget>(statusBar(), form.SB1);
   statusBar()->setFixedHeight(kStatusBarHeight);
   qApp->installEventFilter(this);
+  form.Self.onPlaced = [this] { placeNow(); };
   sync();
 }
 
-MainWindowView::~MainWindowView() { qApp->removeEventFilter(this); }
+MainWindowView::~MainWindowView() {
+  form_.Self.onPlaced = nullptr;
+  qApp->removeEventFilter(this);
+}
+
+void MainWindowView::placeNow() {
+  const toolkit::Window& self = form_.Self;
+  // The exit sequence can take the size below what a window can be; it stays at one pixel.
+  const int width = std::max(1, self.clientWidth());
+  const int height = std::max(1, self.clientHeight());
+  const QSize size(width, height + menuBar()->sizeHint().height());
+  if (this->size() != size) setFixedSize(size);
+  if (pos() != QPoint(self.left(), self.top())) move(self.left(), self.top());
+  // On X the move is sent and answered before the job goes on, as one jump of a shake.
+  auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+  if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {
+    xcb_flush(connection);
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+  }
+}
 
 void MainWindowView::syncWindow() {
   const toolkit::Window& self = form_.Self;
@@ -73,12 +94,7 @@ void MainWindowView::syncWindow() {
   setAutoFillBackground(true);
   centralWidget()->setCursor(QCursor(toQtCursor(self.cursor())));
   setEnabled(self.enabled());
-  // The model's size is the client area below the menu bar; the exit sequence can take it below
-  // what a window can be, where it stays at one pixel.
-  const int width = std::max(1, self.clientWidth());
-  const int height = std::max(1, self.clientHeight());
-  setFixedSize(width, height + menuBar()->sizeHint().height());
-  if (pos() != QPoint(self.left(), self.top())) move(self.left(), self.top());
+  placeNow();
   if (self.visible() && !isVisible()) show();
   if (!self.visible() && isVisible()) hide();
   if (self.closed()) QApplication::quit();

@@ -28,6 +28,8 @@ class MainWindowView final : public QMainWindow {
  private:
   bool handleKey(QKeyEvent& key);
   void syncWindow();
+  /// Moves and sizes the window as the model holds it, and waits until the window system has.
+  void placeNow();
 
   shell::TForm1& form_;
   toolkit::Application& application_;

@@ -2,6 +2,7 @@
 // A top-level window: caption, place on the screen (left and top of its frame), client size,
 // background colour, state, and the enabled and visible flags. The default button takes the
 // Enter key pressed anywhere in the window while it is enabled.
+#include <functional>
 #include <string>
 
 #include "toolkit/button.h"
@@ -36,15 +37,19 @@ class Window : public Control {
   int top() const { return geometry().top; }
   int clientWidth() const { return geometry().width; }
   int clientHeight() const { return geometry().height; }
-  void setLeft(int left) { setGeometry({left, top(), clientWidth(), clientHeight()}); }
-  void setTop(int top) { setGeometry({left(), top, clientWidth(), clientHeight()}); }
-  void setClientWidth(int width) { setGeometry({left(), top(), width, clientHeight()}); }
-  void setClientHeight(int height) { setGeometry({left(), top(), clientWidth(), height}); }
+  // Each change of place or size is applied at once: the front end moves the real window before
+  // the job goes on, so a run of jumps within one job is seen as a shake.
+  void setLeft(int left) { place({left, top(), clientWidth(), clientHeight()}); }
+  void setTop(int top) { place({left(), top, clientWidth(), clientHeight()}); }
+  void setClientWidth(int width) { place({left(), top(), width, clientHeight()}); }
+  void setClientHeight(int height) { place({left(), top(), clientWidth(), height}); }
   /// Places the window in the middle of a desktop of the given size.
   void centreOn(int desktopWidth, int desktopHeight) {
-    setGeometry({(desktopWidth - clientWidth()) / 2, (desktopHeight - clientHeight()) / 2,
-                 clientWidth(), clientHeight()});
+    place({(desktopWidth - clientWidth()) / 2, (desktopHeight - clientHeight()) / 2,
+           clientWidth(), clientHeight()});
   }
+  /// Set by the front end: applies the window's place and size to the screen now.
+  std::function<void()> onPlaced;
 
   void setDefaultButton(Button* button) { defaultButton_ = button; }
   /// The Enter key: clicks the default button while it is enabled; returns whether it did.
@@ -71,6 +76,11 @@ class Window : public Control {
   bool systemMenu_ = true;
   bool minimiseBox_ = true;
   bool maximiseBox_ = true;
+  void place(const Geometry& geometry) {
+    setGeometry(geometry);
+    if (onPlaced) onPlaced();
+  }
+
   bool closed_ = false;
   Button* defaultButton_ = nullptr;
 };
