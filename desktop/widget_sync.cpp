@@ -89,6 +89,10 @@ EditWidget::EditWidget(QWidget* parent, toolkit::Edit& model, ViewSync& views)
 }
 
 void EditWidget::sync(int hintDurationMs) {
+  if (focusRequests_ != model_.focusRequests()) {
+    focusRequests_ = model_.focusRequests();
+    if (!edit_->hasFocus() && edit_->window()->isActiveWindow()) edit_->setFocus();
+  }
   if (seen_ == model_.revision()) return;
   seen_ = model_.revision();
   syncControl(*edit_, model_, hintDurationMs);
@@ -104,10 +108,6 @@ void EditWidget::sync(int hintDurationMs) {
   edit_->setPalette(palette);
   const toolkit::Font& font = model_.font();
   edit_->setFont(toQFont(font.name, font.size, font.style));
-  if (focusRequests_ != model_.focusRequests()) {
-    focusRequests_ = model_.focusRequests();
-    if (!edit_->hasFocus() && edit_->window()->isActiveWindow()) edit_->setFocus();
-  }
 }
 
 // ---- button

@@ -1,11 +1,11 @@
 #!/bin/sh
 # Builds the turn fuzzer with clang++-14 (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
 # from the engine and base sources and runs it for SECONDS seconds (default 300).
-# Usage: fuzz/build_and_run.sh [SECONDS [build folder]]   (default folder /work/build-fuzz)
+# Usage: fuzz/build_and_run.sh [SECONDS [build folder]]   (default folder build/fuzz)
 set -eu
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-300}
-build_dir=${2:-/work/build-fuzz}
+build_dir=${2:-$source_dir/build/fuzz}
 mkdir -p "$build_dir/corpus" "$build_dir/artifacts"
 # The target works in a folder of its own, so every path it is given is absolute.
 build_dir=$(cd "$build_dir" && pwd)

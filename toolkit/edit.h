@@ -35,8 +35,9 @@ class Edit : public Control {
   std::size_t caret() const { return caret_; }
   void setCaret(std::size_t position);
 
-  /// Asks for the keyboard focus; the view gives it at its next update.
-  void setFocus() { ++focusRequests_; touch(); }
+  /// Asks for the keyboard focus; the view gives it at its next update. The command state asks
+  /// at every tick, so a request is counted apart from the field's other state.
+  void setFocus() { ++focusRequests_; }
   std::uint64_t focusRequests() const { return focusRequests_; }
 
   std::function<void()> onChange;
