@@ -6,6 +6,7 @@
 
 #include "base/cp1251.h"
 #include "base/random_source.h"
+#include "desktop/application_view.h"
 #include "desktop/main_window_view.h"
 #include "desktop/qt_ports.h"
 #include "desktop/view_sync.h"
@@ -41,7 +42,9 @@ int main(int argc, char** argv) {
   inputaids::TForm4 form4;
   modes::TForm5 form5;
 
+  desktop::ApplicationView applicationView(application);
   desktop::MainWindowView mainView(form1, application, views);
+  views.addView([&] { applicationView.sync(); });
   views.addView([&] { mainView.sync(); });
   clock.afterTick = [&] { views.syncAll(); };
 
