@@ -28,7 +28,8 @@ RichViewWidget::RichViewWidget(QWidget* parent, toolkit::RichView& model)
   edit_->setUndoRedoEnabled(false);
   edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  edit_->setLineWrapMode(QTextEdit::NoWrap);
+  // Lines are centred across the view, so they wrap at its width.
+  edit_->setLineWrapMode(QTextEdit::WidgetWidth);
   edit_->setFocusPolicy(Qt::ClickFocus);
 }
 
@@ -129,6 +130,7 @@ void ButtonWidget::sync(int hintDurationMs) {
   QPalette palette = button_->palette();
   palette.setColor(QPalette::Active, QPalette::ButtonText, toQColor(model_.fontColor()));
   palette.setColor(QPalette::Inactive, QPalette::ButtonText, toQColor(model_.fontColor()));
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
   button_->setPalette(palette);
 }
 
