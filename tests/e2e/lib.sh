@@ -72,7 +72,14 @@ start_program() {
 wait_for_exit() {
   local i
   for i in $(seq 1 $(($1 * 10))); do
-    kill -0 "$PROGRAM_PID" 2>/dev/null || { wait "$PROGRAM_PID" || true; PROGRAM_PID=""; return 0; }
+    if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
+      local status=0
+      wait "$PROGRAM_PID" || status=$?
+      PROGRAM_PID=""
+      # The sanitizers report through the exit status.
+      [ "$status" -eq 0 ] || fail "the program ended with status $status"
+      return 0
+    fi
     sleep 0.1
   done
   fail "the program did not end within $1 s"
