@@ -14,6 +14,7 @@
 #include "base/cp1251.h"
 #include "tests/base/error_text.h"
 #include "tests/support/cp1251_literals.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/working_folder.h"
 
 namespace {
@@ -178,15 +179,8 @@ TEST_F(FailedWrite, PathGoesBelowARegularFile) {
 
 TEST_F(FailedWrite, DiskRefusesTheTextHalfway) {
   // A file size limit cuts the write of the temporary file short, even for root.
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit tight = old;
-  tight.rlim_cur = 64;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
+  const testing_support::FileSizeLimit limit(64);
   expectFailureLeavesEverything(kWordsProgramPath);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, oldHandler);
 }
 
 TEST_F(FailedWrite, ReadOnlyFolder) {

@@ -85,6 +85,17 @@ wait_for_exit() {
   fail "the program did not end within $1 s"
 }
 
+# Waits until the command succeeds, at most $1 seconds.
+wait_until() {
+  local seconds=$1 i
+  shift
+  for i in $(seq 1 $((seconds * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 type_text() { xdotool type --delay 40 "$1"; }
 press() { xdotool key --delay 60 "$@"; }
 

@@ -16,6 +16,7 @@
 #include "base/errors.h"
 #include "base/text_case.h"
 #include "tests/engine/engine_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace engine_testing {
 namespace {
@@ -23,28 +24,7 @@ namespace {
 using testing_support::cp;
 using testing_support::utf8;
 
-// Files may grow to `bytes` at most while it lives; writing further fails with EFBIG instead of
-// raising SIGXFSZ. Unlike a read-only folder, this stops root as well.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = SIG_DFL;
-};
+using testing_support::FileSizeLimit;
 
 std::set<std::string> namesIn(const std::filesystem::path& folder) {
   std::set<std::string> names;

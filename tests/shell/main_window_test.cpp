@@ -1,14 +1,13 @@
 // The main window's commands as the user reaches them: the record that "В&ыход" appends to
 // Log.dat after a plain start, a new dialogue and an undo; what the new dialogue does and leaves;
 // undo by "<" and Ctrl+Z; and the one-shot jobs wired to their timers.
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "base/date_time.h"
 #include "shell/transcript.h"
 #include "tests/shell/shell_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace shell_testing {
 namespace {
@@ -112,16 +111,11 @@ TEST_F(MainWindowCommandsTest, AMissingLogDatIsReportedAndTheProgramGoesOn) {
 TEST_F(MainWindowCommandsTest, ALogDatThatCannotBeWrittenStaysAsItWas) {
   form.T12.onTimer();
   const std::string before = folder.readBytes("Data base/AI/Log.dat");
-  // A file size limit refuses the new text halfway, even for root.
-  struct rlimit old {};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit tight = old;
-  tight.rlim_cur = 64;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-  exitCommand();
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  ::signal(SIGXFSZ, oldHandler);
+  {
+    // A file size limit refuses the new text halfway, even for root.
+    const testing_support::FileSizeLimit limit(64);
+    exitCommand();
+  }
   EXPECT_EQ(shownMessages(),
             std::vector<std::string>{"Cannot create file Data base\\AI\\Log.dat."});
   EXPECT_FALSE(form.Self.closed());
