@@ -3,7 +3,7 @@
 # delivered knowledge base the first time, so a conversation never changes the repository.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-"$top/scripts/packages.sh" build-essential cmake qt6-base-dev qt6-multimedia-dev \
+"$top/scripts/packages.sh" build-essential cmake qt6-base-dev qt6-multimedia-dev libxcb1-dev \
   libgl-dev fonts-dejavu-core
 build="$top/build/release"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBOLTOMIR_TESTS=OFF >/dev/null

@@ -5,7 +5,7 @@
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 "$top/scripts/packages.sh" build-essential cmake pkg-config libgtest-dev libgmock-dev \
-  qt6-base-dev qt6-multimedia-dev libgl-dev fonts-dejavu-core \
+  qt6-base-dev qt6-multimedia-dev libxcb1-dev libgl-dev fonts-dejavu-core \
   xvfb xdotool x11-xkb-utils x11-utils
 build="$top/build/test"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DBOLTOMIR_TESTS=ON -DBOLTOMIR_SANITIZE=ON >/dev/null
