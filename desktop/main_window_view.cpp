@@ -1,12 +1,13 @@
 #include "desktop/main_window_view.h"
 
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMoveEvent>
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 
 #include "desktop/qt_text.h"
 
@@ -38,10 +39,9 @@ std::string keyName(const QKeyEvent& key) {
 
 MainWindowView::MainWindowView(shell::TForm1& form, toolkit::Application& application,
                                ViewSync& views)
-    : QMainWindow(nullptr,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                      Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
       form_(form),
       application_(application),
       views_(views) {

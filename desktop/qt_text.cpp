@@ -7,7 +7,8 @@ namespace desktop {
 QString toQt(const std::string& cp1251) {
   QString text;
   text.reserve(static_cast<qsizetype>(cp1251.size()));
-  for (unsigned char byte : cp1251) text.append(QChar(static_cast<char16_t>(base::cp1251ToUnicode(byte))));
+  for (unsigned char byte : cp1251)
+    text.append(QChar(static_cast<char16_t>(base::cp1251ToUnicode(byte))));
   return text;
 }
 

@@ -50,9 +50,7 @@ class DialogueWindowHost final : public engine::DialogueHost {
   void setTimerInterval(engine::EngineTimer timer, int milliseconds) override {
     timerOf(timer).setInterval(milliseconds);
   }
-  int timerInterval(engine::EngineTimer timer) const override {
-    return timerOf(timer).interval();
-  }
+  int timerInterval(engine::EngineTimer timer) const override { return timerOf(timer).interval(); }
 
  private:
   toolkit::Timer& timerOf(engine::EngineTimer timer) const;

@@ -66,8 +66,8 @@ TForm1::TForm1(const MainWindowServices& services)
   transcript_ = std::make_unique<Transcript>(
       Transcript::Controls{RE1, Log, ColorDialog2, FontDialog1, ColorDialog3, FontDialog2},
       services.clock);
-  commandState_ = std::make_unique<CommandState>(CommandState::Controls{
-      Input, Speak, EnRus, Talk, Cancel, N3, RE1, N24, T11, SB1, N23});
+  commandState_ = std::make_unique<CommandState>(
+      CommandState::Controls{Input, Speak, EnRus, Talk, Cancel, N3, RE1, N24, T11, SB1, N23});
   dialogueHost_ = std::make_unique<DialogueWindowHost>(
       DialogueWindowHost::Controls{CpuUser1, Input, LoadtxtCpuCpu, MP, MP2, T4, T9, T10, T13},
       services.screen, Cues, *transcript_);

@@ -92,11 +92,11 @@ class TForm1 {
 
   // The menu bar and its items.
   toolkit::MenuBar MainMenu;
-  toolkit::MenuItem N1{"N1"}, N2{"N2"}, N23{"N23"}, N17{"N17"}, N18{"N18"}, N19{"N19"},
-      N20{"N20"}, N3{"N3"}, N4{"N4"};
-  toolkit::MenuItem N5{"N5"}, N6{"N6"}, N21{"N21"}, N16{"N16"}, N9{"N9"}, N7{"N7"},
-      User1{"User1"}, Cpu1{"Cpu1"}, Mystring2{"Mystring2"}, N10{"N10"}, User2{"User2"},
-      Cpu2{"Cpu2"}, Mystring1{"Mystring1"}, N8{"N8"}, N13{"N13"}, N15{"N15"};
+  toolkit::MenuItem N1{"N1"}, N2{"N2"}, N23{"N23"}, N17{"N17"}, N18{"N18"}, N19{"N19"}, N20{"N20"},
+      N3{"N3"}, N4{"N4"};
+  toolkit::MenuItem N5{"N5"}, N6{"N6"}, N21{"N21"}, N16{"N16"}, N9{"N9"}, N7{"N7"}, User1{"User1"},
+      Cpu1{"Cpu1"}, Mystring2{"Mystring2"}, N10{"N10"}, User2{"User2"}, Cpu2{"Cpu2"},
+      Mystring1{"Mystring1"}, N8{"N8"}, N13{"N13"}, N15{"N15"};
   toolkit::MenuItem N25{"N25"}, N22{"N22"}, N24{"N24"}, N40{"N40"}, N14{"N14"}, N37{"N37"},
       CpuUser1{"CpuUser1"}, Cpu31{"Cpu31"}, N38{"N38"};
   toolkit::MenuItem N11{"N11"}, N12{"N12"};

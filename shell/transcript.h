@@ -22,8 +22,7 @@ class Transcript {
     toolkit::ColorDialog& ColorDialog3;
     toolkit::FontDialog& FontDialog2;
   };
-  Transcript(const Controls& controls, const toolkit::Clock& clock)
-      : c_(controls), clock_(clock) {}
+  Transcript(const Controls& controls, const toolkit::Clock& clock) : c_(controls), clock_(clock) {}
 
   void ShowUserLine(const std::string& text);
   void ShowCpuLine(const std::string& text);

@@ -45,8 +45,8 @@ class Window : public Control {
   void setClientHeight(int height) { place({left(), top(), clientWidth(), height}); }
   /// Places the window in the middle of a desktop of the given size.
   void centreOn(int desktopWidth, int desktopHeight) {
-    place({(desktopWidth - clientWidth()) / 2, (desktopHeight - clientHeight()) / 2,
-           clientWidth(), clientHeight()});
+    place({(desktopWidth - clientWidth()) / 2, (desktopHeight - clientHeight()) / 2, clientWidth(),
+           clientHeight()});
   }
   /// Set by the front end: applies the window's place and size to the screen now.
   std::function<void()> onPlaced;

@@ -7,18 +7,18 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolButton>
 
+#include "base/random_source.h"
 #include "desktop/qt_text.h"
 #include "shell/transcript.h"
 #include "tests/support/cp1251_literals.h"
-#include "base/random_source.h"
 #include "tests/support/toolkit_fakes.h"
 #include "tests/support/working_folder.h"
 
@@ -93,14 +93,34 @@ TEST_F(MainWindowViewTest, EveryMenuItemCaptionComesFromTheModelInCyrillic) {
     }
   };
   for (QAction* action : view.menuBar()->actions()) collect(action->menu());
-  const QStringList expected{
-      "&Новый диалог", "&Подробнее о базе:", "&Входящие выражения:", "&Исходящие выражения:",
-      "&Итого:", "В&ыход", "&Цвет основного фона ", "Ц&вет фона поля вывода реплик",
-      "Цв&ет фона поля ввода реплик", "Цве&т шрифтов кнопок на панели", "Цвет &реплик", "&User",
-      "&Cpu", "&My string", "&Параметры шрифта", "&User", "&Cpu", "&My string",
-      "Вернуть первоначальные настройки", "Имя", "&Вызвать виртуальную клавиатуру",
-      "Speed Word", "&Full Screen", "&Режим", "&Cpu\\User", "C&pu\\Cpu", "Ре&дактор",
-      "&О программе..."};
+  const QStringList expected{"&Новый диалог",
+                             "&Подробнее о базе:",
+                             "&Входящие выражения:",
+                             "&Исходящие выражения:",
+                             "&Итого:",
+                             "В&ыход",
+                             "&Цвет основного фона ",
+                             "Ц&вет фона поля вывода реплик",
+                             "Цв&ет фона поля ввода реплик",
+                             "Цве&т шрифтов кнопок на панели",
+                             "Цвет &реплик",
+                             "&User",
+                             "&Cpu",
+                             "&My string",
+                             "&Параметры шрифта",
+                             "&User",
+                             "&Cpu",
+                             "&My string",
+                             "Вернуть первоначальные настройки",
+                             "Имя",
+                             "&Вызвать виртуальную клавиатуру",
+                             "Speed Word",
+                             "&Full Screen",
+                             "&Режим",
+                             "&Cpu\\User",
+                             "C&pu\\Cpu",
+                             "Ре&дактор",
+                             "&О программе..."};
   EXPECT_EQ(captions, expected);
 }
 

@@ -102,16 +102,18 @@ struct FullStopCase {
 
 TEST(ErrorBoxTextTest, FullStopAppendedWhenTheLastCharacterIsAboveTheFullStop) {
   const FullStopCase cases[] = {
-      {.why = "a letter", .message = "Cannot open file Data base\\AI\\X.Dat",
+      {.why = "a letter",
+       .message = "Cannot open file Data base\\AI\\X.Dat",
        .shown = "Cannot open file Data base\\AI\\X.Dat."},
       {.why = "a closing bracket is below the full stop",
-       .message = "List index out of bounds (3)", .shown = "List index out of bounds (3)"},
+       .message = "List index out of bounds (3)",
+       .shown = "List index out of bounds (3)"},
       {.why = "a full stop itself", .message = "Done.", .shown = "Done."},
       {.why = "a question mark is above", .message = "Why?", .shown = "Why?."},
-      {.why = "a quote is below", .message = "'x' is not a valid integer value",
+      {.why = "a quote is below",
+       .message = "'x' is not a valid integer value",
        .shown = "'x' is not a valid integer value."},
-      {.why = "a Russian letter is above", .message = base::ru("файл"),
-       .shown = base::ru("файл.")},
+      {.why = "a Russian letter is above", .message = base::ru("файл"), .shown = base::ru("файл.")},
       {.why = "an empty message", .message = "", .shown = ""},
   };
   for (const auto& row : cases)
