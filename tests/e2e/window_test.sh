@@ -12,12 +12,10 @@ menu=$((HEIGHT - 361))
 # The "Сказать" button: 496,5 86 x 22 in the lower panel at 0,312 of the client area.
 say_dark() { "$WINDOW_PROBE" "$WID" 500 $((menu + 312 + 7)) 78 18; }
 disabled=$(say_dark)
+say_enabled() { [ "$(say_dark)" -gt $((disabled + 20)) ]; }
 type_text "д"
-sleep 0.3
-enabled=$(say_dark)
-[ "$enabled" -gt $((disabled + 20)) ] ||
-  fail "\"Сказать\" did not turn enabled: $disabled dark pixels before typing, $enabled after"
+wait_until 5 say_enabled ||
+  fail "\"Сказать\" did not turn enabled: $disabled dark pixels before typing, $(say_dark) after"
 press BackSpace
-sleep 0.3
-[ "$(say_dark)" -lt $((enabled - 20)) ] || fail "\"Сказать\" stayed enabled with the input empty"
+wait_until 5 eval '! say_enabled' || fail "\"Сказать\" stayed enabled with the input empty"
 echo "window test passed"
