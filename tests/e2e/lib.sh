@@ -68,7 +68,15 @@ start_program() {
   WID="$(xdotool search --sync --onlyvisible --name 'БОЛТОМИР' | head -n 1)" ||
     fail "main window not found"
   xdotool windowfocus --sync "$WID" 2>/dev/null || xdotool windowfocus "$WID"
-  sleep 1  # the start-up jobs and the shake run on the first ticks
+  # The input field takes no typing while the knowledge base loads and the window shakes; both
+  # are over once the status bar's first panel shows "Загрузка окончена".
+  eval "$(xdotool getwindowgeometry --shell "$WID")"
+  MENU_HEIGHT=$((HEIGHT - 361))
+  wait_until 30 status_shows_text || fail "the knowledge base did not finish loading"
+}
+
+status_shows_text() {
+  [ "$("$WINDOW_PROBE" "$WID" 4 $((MENU_HEIGHT + 345)) 120 13)" -gt 20 ]
 }
 
 # Waits until the program has ended by itself, at most $1 seconds.
