@@ -3,6 +3,7 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -57,6 +58,7 @@ MainWindowView::MainWindowView(shell::TForm1& form, toolkit::Application& applic
   menus_ = std::make_unique<MenuBarWidget>(menuBar(), form.MainMenu, views);
   status_ = std::make_unique<StatusBarWidget>(statusBar(), form.SB1);
   statusBar()->setFixedHeight(kStatusBarHeight);
+  addShortcuts(form.MainMenu.menus());
   qApp->installEventFilter(this);
   form.Self.onPlaced = [this] { placeNow(); };
   sync();
@@ -122,17 +124,34 @@ bool MainWindowView::handleKey(QKeyEvent& key) {
     views_.userAction([this] { form_.Self.pressEnter(); });
     return true;
   }
-  bool taken = false;
-  const std::string name = keyName(key);
-  views_.userAction([this, &taken, &name] { taken = form_.MainMenu.pressShortcut(name); });
-  return taken;
+  return false;
+}
+
+void MainWindowView::addShortcuts(const std::vector<toolkit::MenuItem*>& items) {
+  for (toolkit::MenuItem* item : items) {
+    addShortcuts(item->items());
+    if (item->shortcut().empty()) continue;
+    // A window action rather than the menu's: the item may be drawn as a separator line, which
+    // Qt gives no shortcut. Qt's shortcut map also finds Ctrl+Z when a Russian layout makes the
+    // key type "я".
+    auto* action = new QAction(this);
+    action->setShortcut(QKeySequence(QString::fromStdString(item->shortcut())));
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    const std::string shortcut = item->shortcut();
+    connect(action, &QAction::triggered, this, [this, shortcut] {
+      views_.userAction([this, shortcut] { form_.MainMenu.pressShortcut(shortcut); });
+    });
+  }
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-      static_cast<QWidget*>(watched)->window() == this) {
-    if (handleKey(*static_cast<QKeyEvent*>(event))) return true;
-  }
+  const bool ours =
+      watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+  // The input field would claim Ctrl+Z as its own undo; the window's commands come first.
+  if (ours && event->type() == QEvent::ShortcutOverride) return true;
+  if (ours && event->type() == QEvent::KeyPress && handleKey(*static_cast<QKeyEvent*>(event)))
+    return true;
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -3,6 +3,7 @@
 // and passes clicks, typing, keys and focus back. It decides nothing.
 #include <QMainWindow>
 #include <memory>
+#include <vector>
 
 #include "desktop/view_sync.h"
 #include "desktop/widget_sync.h"
@@ -26,7 +27,10 @@ class MainWindowView final : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  /// Enter, and the application-wide message hook; true when the key was taken.
   bool handleKey(QKeyEvent& key);
+  /// The menu items' shortcuts as actions of the window.
+  void addShortcuts(const std::vector<toolkit::MenuItem*>& items);
   void syncWindow();
   /// Moves and sizes the window as the model holds it, and waits until the window system has.
   void placeNow();

@@ -62,7 +62,7 @@ class MainWindowViewTest : public testing::Test {
     tick();
     form.T10.setEnabled(false);
     form.RE1.clear();
-    views.syncAll();
+    tick();  // the commands follow the empty view
   }
 
   void tick() {
@@ -205,6 +205,21 @@ TEST_F(MainWindowViewTest, TypedPhraseAndEnterShowTheNormalisedLineAndTheReplyIn
   bot.movePosition(QTextCursor::NextCharacter);
   EXPECT_EQ(bot.charFormat().foreground().color(), QColor(0, 128, 0));
   EXPECT_EQ(view.inputField()->text(), QString()) << "the turn empties the input field";
+}
+
+TEST_F(MainWindowViewTest, CtrlZInTheInputFieldUndoesTheLastLineOnlyWhileItIsEnabled) {
+  form.transcript().ShowUserLine(cp("Раз."));
+  form.transcript().ShowCpuLine(cp("Два."));
+  form.Input.setText(cp("текст"));
+  views.syncAll();
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  QTest::keyClick(view.inputField(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(form.RE1.lineCount(), 2u) << "the undo command is enabled only at the next tick";
+  tick();
+  QTest::keyClick(view.inputField(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(form.RE1.lineCount(), 1u);
+  EXPECT_EQ(form.Input.text(), cp("текст")) << "the input field keeps its text";
 }
 
 }  // namespace

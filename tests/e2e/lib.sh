@@ -55,9 +55,6 @@ start_xvfb() {
   done
   [ -s "$fd_file" ] || fail "Xvfb did not start"
   export DISPLAY=":$(cat "$fd_file")"
-  # A Russian keyboard, as the user has: Cyrillic letters are typed by their own keys, without
-  # xdotool remapping a spare key for each (which a program can read before the remap lands).
-  setxkbmap -layout ru 2>>"$WORK/xvfb.log" || fail "setxkbmap could not set the Russian layout"
 }
 
 # Starts the program in the working folder and waits for its main window, found by its title.
