@@ -146,8 +146,7 @@ void MainWindowView::addShortcuts(const std::vector<toolkit::MenuItem*>& items) 
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
-  const bool ours =
-      watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
+  const bool ours = watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this;
   // The input field would claim Ctrl+Z as its own undo; the window's commands come first.
   if (ours && event->type() == QEvent::ShortcutOverride) return true;
   if (ours && event->type() == QEvent::KeyPress && handleKey(*static_cast<QKeyEvent*>(event)))
