@@ -75,9 +75,11 @@ void MainWindowView::placeNow() {
   const int width = std::max(1, self.clientWidth());
   const int height = std::max(1, self.clientHeight());
   const QSize size(width, height + menuBar()->sizeHint().height());
+  const QPoint place(self.left(), self.top());
+  if (this->size() == size && pos() == place) return;
   if (this->size() != size) setFixedSize(size);
-  if (pos() != QPoint(self.left(), self.top())) move(self.left(), self.top());
-  // On X the move is sent and answered before the job goes on, as one jump of a shake.
+  if (pos() != place) move(place);
+  // On X the change is sent and answered before the job goes on, as one jump of a shake.
   auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
   if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {
     xcb_flush(connection);
